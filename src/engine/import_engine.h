@@ -1,0 +1,26 @@
+#pragma once
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "engine/csv_layout.h"
+#include "engine/regional_settings.h"
+#include "engine/sheet.h"
+
+namespace worvanta::engine {
+
+// Reads a whole file into memory. Throws AppError with the file system's
+// message when it cannot be opened or read.
+std::string readFileBytes(const std::string& path);
+
+// Decodes (byte-order mark, UTF-8, else the ANSI code page), splits into
+// rows and fields and types the unquoted values.
+Sheet loadCsv(std::string_view bytes, const RegionalSettings& settings);
+
+// The message of the first column whose header differs; nullopt when all match.
+std::optional<std::string> checkHeader(const Sheet& sheet, const CsvLayout& layout);
+
+// The payload's exact JSON text for rows 1 onwards.
+std::string buildPayload(const Sheet& sheet, const CsvLayout& layout);
+
+}  // namespace worvanta::engine
