@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Configures and builds the project. Usage: scripts/build.sh [BUILD_DIR] [extra cmake args...]
+set -euo pipefail
+ROOT="$(cd "$(dirname "$0")/.." && pwd)"
+BUILD_DIR="${1:-$ROOT/build}"
+shift || true
+GEN=()
+command -v ninja >/dev/null && GEN=(-G Ninja)
+if [ ! -f "$BUILD_DIR/CMakeCache.txt" ]; then
+  cmake -S "$ROOT" -B "$BUILD_DIR" "${GEN[@]}" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+else
+  cmake "$BUILD_DIR" "$@" >/dev/null
+fi
+cmake --build "$BUILD_DIR" -j"$(nproc)"
