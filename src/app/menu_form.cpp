@@ -117,6 +117,7 @@ TfMenuOrvanta::TfMenuOrvanta(QWidget* parent) : QWidget(parent)
     setTabOrder(ButtonAllPayments, ButtonVmsPerformanceAgregat);
     setTabOrder(ButtonVmsPerformanceAgregat, ButtonVmSettlementStatusP);
     layout->addWidget(PanelMenu, 1);
+    layout->addStretch(0);  // keeps PanelLogin at the top while PanelMenu is hidden
 
     connect(ButtonLogin, &QPushButton::clicked, this, &TfMenuOrvanta::ButtonLoginClick);
     const std::array<QPushButton*, 5> screenButtons = {ButtonCashCallClient, ButtonCashCallDefEfs,
