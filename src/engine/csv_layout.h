@@ -5,10 +5,12 @@
 
 namespace worvanta::engine {
 
-// One column of a clearing file: its header as compared (lower case), the
-// message raised when the header differs, and its payload member.
+// One column of a clearing file: its letter, the header as the file shows it,
+// the header as compared (lower case), the message raised when the header
+// differs, and its payload member.
 struct CsvColumn {
     std::string letter;
+    std::string title;
     std::string header;
     std::string message;
     std::string member;
@@ -24,6 +26,8 @@ const CsvLayout& cashCallClientLayout();
 const CsvLayout& cashCallDefEfsLayout();
 const CsvLayout& vmsPerformanceAgregatLayout();
 const CsvLayout& vmSettlementStatusPLayout();
+// The five layouts, in the order of the names above.
+const std::vector<const CsvLayout*>& allLayouts();
 // nullptr when no layout has that name.
 const CsvLayout* layoutByName(std::string_view name);
 

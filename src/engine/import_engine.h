@@ -14,8 +14,11 @@ namespace worvanta::engine {
 std::string readFileBytes(const std::string& path);
 
 // Decodes (byte-order mark, UTF-8, else the ANSI code page), splits into
-// rows and fields and types the unquoted values.
+// rows and fields and types the unquoted values. The second form takes the
+// bytes over and frees them once the sheet is built, which keeps the peak
+// memory of a large import low: loadCsv(readFileBytes(path), settings).
 Sheet loadCsv(std::string_view bytes, const RegionalSettings& settings);
+Sheet loadCsv(std::string&& bytes, const RegionalSettings& settings);
 
 // The message of the first column whose header differs; nullopt when all match.
 std::optional<std::string> checkHeader(const Sheet& sheet, const CsvLayout& layout);
