@@ -232,3 +232,19 @@ RETURNS text LANGUAGE sql STABLE PARALLEL SAFE AS $$
         ELSE v
     END
 $$;
+
+CREATE OR REPLACE FUNCTION ccp_required_date(v text, member text, nr bigint)
+RETURNS date LANGUAGE sql STABLE PARALLEL SAFE AS $$
+    SELECT CASE
+        WHEN v IS NULL OR v = '' THEN ccp_fail_missing(member, nr)::date
+        ELSE ccp_date(v, member, nr)
+    END
+$$;
+
+CREATE OR REPLACE FUNCTION ccp_required_varchar(v text, size integer, member text, nr bigint)
+RETURNS text LANGUAGE sql STABLE PARALLEL SAFE AS $$
+    SELECT CASE
+        WHEN v IS NULL OR v = '' THEN ccp_fail_missing(member, nr)
+        ELSE ccp_varchar(v, size, member, nr)
+    END
+$$;

@@ -5,8 +5,10 @@
 -- time -> py_time, text -> py_text, defaultFund -> default_fund_id,
 -- type -> transaction_type, the others to the column of the same name.
 --
--- Natural key: (file_id, py_time). A row whose id and time are already stored,
--- or appear earlier in the same payload, is skipped.
+-- Natural key: (file_id, py_time): the record's id and time.
+-- A row whose key is already stored, or appears earlier in the same payload,
+-- is skipped, and so is a row whose members are all empty (a blank line of the
+-- file).
 
 CREATE TABLE IF NOT EXISTS ccp_all_payments (
     id                          bigint GENERATED ALWAYS AS IDENTITY PRIMARY KEY,
@@ -41,7 +43,8 @@ CREATE TABLE IF NOT EXISTS ccp_all_payments (
     conta_cr                    text,
     data_nota_c                 date,
     data_ins_log                timestamp NOT NULL DEFAULT localtimestamp,
-    CONSTRAINT ccp_all_payments_natural_key UNIQUE NULLS NOT DISTINCT (file_id, py_time)
+    CONSTRAINT ccp_all_payments_natural_key UNIQUE NULLS NOT DISTINCT
+        (file_id, py_time)
 );
 
 CREATE OR REPLACE VIEW view_ccp_all_payments AS
@@ -49,17 +52,16 @@ SELECT id, settle_date, uetr, payment_reference, payment_id, initiator,
        direction, credit_bic, debit_bic, ttc, rmti, amount, currency,
        settlement_status, creditor_iban, py_text, processing_status,
        update_type, py_time, market, default_fund_id, member_id, bank,
-       external_collateral_account, transaction_type,
-       conts_db, conta_db, conts_cr, conta_cr, data_nota_c, data_ins_log,
-       file_id
+       external_collateral_account, transaction_type, conts_db, conta_db,
+       conts_cr, conta_cr, data_nota_c, data_ins_log, file_id
 FROM ccp_all_payments;
 
-CREATE OR REPLACE FUNCTION o_ins_ccp_all_payments(pjsonallpayments text)
-RETURNS integer LANGUAGE plpgsql SECURITY DEFINER
-SET search_path = public, pg_temp AS $$
-DECLARE
-    inserted integer;
-BEGIN
+-- The statement itself, as a SQL function: its payload parameter reaches
+-- the plan as a parameter, not as a constant copied into the plan, which
+-- matters for payloads of hundreds of megabytes.
+CREATE OR REPLACE FUNCTION ccp_all_payments_insert(payload text)
+RETURNS integer LANGUAGE sql AS $$
+    WITH inserted AS (
     INSERT INTO ccp_all_payments (
         file_id, settle_date, uetr, payment_reference, payment_id, initiator,
         direction, credit_bic, debit_bic, ttc, rmti, amount, currency,
@@ -91,28 +93,35 @@ BEGIN
            ccp_varchar(x."bank", 50, 'bank', x.ordinality),
            ccp_varchar(x."externalCollateralAccount", 20, 'externalCollateralAccount', x.ordinality),
            ccp_varchar(x."type", 3, 'type', x.ordinality)
-    FROM ROWS FROM (json_to_recordset(pjsonallpayments::json) AS (
-            "id" text, "settleDate" text, "uetr" text, "paymentReference" text,
-            "paymentId" text, "initiator" text, "direction" text,
-            "creditBic" text, "debitBic" text, "ttc" text, "rmti" text,
-            "amount" text, "currency" text, "settlementStatus" text,
-            "creditorIban" text, "text" text, "processingStatus" text,
-            "updateType" text, "time" text, "market" text,
-            "defaultFund" text, "memberId" text, "bank" text,
+    FROM ROWS FROM (json_to_recordset(payload::json) AS (
+            "id" text, "settleDate" text, "uetr" text,
+            "paymentReference" text, "paymentId" text, "initiator" text,
+            "direction" text, "creditBic" text, "debitBic" text, "ttc" text,
+            "rmti" text, "amount" text, "currency" text,
+            "settlementStatus" text, "creditorIban" text, "text" text,
+            "processingStatus" text, "updateType" text, "time" text,
+            "market" text, "defaultFund" text, "memberId" text, "bank" text,
             "externalCollateralAccount" text, "type" text))
          WITH ORDINALITY AS x
-    -- A blank line of the file arrives as an object of empty strings.
     WHERE x."id" <> '' OR x."settleDate" <> '' OR x."uetr" <> ''
-       OR x."paymentReference" <> '' OR x."paymentId" <> '' OR x."initiator" <> ''
-       OR x."direction" <> '' OR x."creditBic" <> '' OR x."debitBic" <> ''
-       OR x."ttc" <> '' OR x."rmti" <> '' OR x."amount" <> '' OR x."currency" <> ''
-       OR x."settlementStatus" <> '' OR x."creditorIban" <> '' OR x."text" <> ''
-       OR x."processingStatus" <> '' OR x."updateType" <> '' OR x."time" <> ''
-       OR x."market" <> '' OR x."defaultFund" <> '' OR x."memberId" <> ''
-       OR x."bank" <> '' OR x."externalCollateralAccount" <> '' OR x."type" <> ''
-    ON CONFLICT ON CONSTRAINT ccp_all_payments_natural_key DO NOTHING;
-    GET DIAGNOSTICS inserted = ROW_COUNT;
-    RETURN inserted;
+       OR x."paymentReference" <> '' OR x."paymentId" <> ''
+       OR x."initiator" <> '' OR x."direction" <> '' OR x."creditBic" <> ''
+       OR x."debitBic" <> '' OR x."ttc" <> '' OR x."rmti" <> ''
+       OR x."amount" <> '' OR x."currency" <> '' OR x."settlementStatus" <> ''
+       OR x."creditorIban" <> '' OR x."text" <> '' OR x."processingStatus" <> ''
+       OR x."updateType" <> '' OR x."time" <> '' OR x."market" <> ''
+       OR x."defaultFund" <> '' OR x."memberId" <> '' OR x."bank" <> ''
+       OR x."externalCollateralAccount" <> '' OR x."type" <> ''
+    ON CONFLICT ON CONSTRAINT ccp_all_payments_natural_key DO NOTHING
+    RETURNING 1)
+    SELECT count(*)::integer FROM inserted
+$$;
+
+CREATE OR REPLACE FUNCTION o_ins_ccp_all_payments(pjsonallpayments text)
+RETURNS integer LANGUAGE plpgsql SECURITY DEFINER
+SET search_path = public, pg_temp AS $$
+BEGIN
+    RETURN ccp_all_payments_insert(pjsonallpayments);
 EXCEPTION WHEN data_exception THEN
     -- A value passed the quick checks but not its cast: find it again with
     -- the careful checks, which name the row and the member.
@@ -125,6 +134,7 @@ EXCEPTION WHEN data_exception THEN
     RAISE;
 END $$;
 
+REVOKE ALL ON FUNCTION ccp_all_payments_insert(text) FROM PUBLIC;
 REVOKE ALL ON FUNCTION o_ins_ccp_all_payments(text) FROM PUBLIC;
 GRANT EXECUTE ON FUNCTION o_ins_ccp_all_payments(text) TO varnok;
 GRANT SELECT ON view_ccp_all_payments TO varnok;
