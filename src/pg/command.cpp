@@ -3,6 +3,7 @@
 #include <libpq-fe.h>
 
 #include "pg/connection.h"
+#include "pg/db_error.h"
 #include "pg/result_handle.h"
 #include "pg/statement_runner.h"
 
@@ -37,5 +38,18 @@ bool Command::isOpen() const { return result_ != nullptr; }
 void Command::close() { result_.reset(); }
 
 int Command::rowCount() const { return result_ ? PQntuples(result_->rows.get()) : 0; }
+
+}  // namespace worvanta::pg
+
+namespace worvanta::pg {
+
+std::string_view Command::value(int row, int column) const {
+    if (!result_) throw DbError("Comanda " + name_ + " nu are rezultat");
+    pg_result* rows = result_->rows.get();
+    if (row < 0 || row >= PQntuples(rows) || column < 0 || column >= PQnfields(rows)) {
+        throw DbError("Celula (" + std::to_string(row) + ", " + std::to_string(column) + ") nu exista in " + name_);
+    }
+    return {PQgetvalue(rows, row, column), static_cast<std::size_t>(PQgetlength(rows, row, column))};
+}
 
 }  // namespace worvanta::pg

@@ -29,6 +29,8 @@ public:
     bool isOpen() const;
     void close();
     int rowCount() const;
+    // A value of the kept result as text (null reads as the empty text).
+    std::string_view value(int row, int column) const;
 
 private:
     std::string name_;
