@@ -39,7 +39,10 @@ bool verifiesServer(SslMode mode) { return mode == SslMode::VerifyCa || mode == 
 
 Connection::Connection(std::string name) : name_(std::move(name)) {}
 
-Connection::~Connection() { close(); }
+Connection::~Connection() {
+    for (pg_conn* conn : retired_) PQfinish(conn);
+    if (conn_ != nullptr) PQfinish(conn_);
+}
 
 template <class T>
 void Connection::change(T& field, const T& value) {
@@ -63,10 +66,13 @@ void Connection::setDisconnected(bool disconnected) {
 bool Connection::isConnected() const { return conn_ != nullptr && PQstatus(conn_) == CONNECTION_OK; }
 
 void Connection::close() {
-    if (conn_ != nullptr) {
+    if (conn_ == nullptr) return;
+    if (leases_ > 0) {
+        retired_.push_back(conn_);
+    } else {
         PQfinish(conn_);
-        conn_ = nullptr;
     }
+    conn_ = nullptr;
 }
 
 pg_conn* Connection::acquire() {
@@ -102,7 +108,10 @@ pg_conn* Connection::acquire() {
 }
 
 void Connection::release() {
-    if (leases_ == 0 && disconnected_) close();
+    if (leases_ > 0) return;
+    for (pg_conn* conn : retired_) PQfinish(conn);
+    retired_.clear();
+    if (disconnected_) close();
 }
 
 Connection::Lease::Lease(Connection& connection) : connection_(connection), conn_(connection.acquire()) {

@@ -1,6 +1,7 @@
 #pragma once
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "pg/ssl_mode.h"
 
@@ -75,6 +76,9 @@ private:
     SslMode sslMode_ = SslMode::Prefer;
     bool disconnected_ = false;
     pg_conn* conn_ = nullptr;
+    // Sessions closed while an operation still held them; finished once no
+    // lease is left, so a lease never points at a freed session.
+    std::vector<pg_conn*> retired_;
     int leases_ = 0;
     int connectCount_ = 0;
 };

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <libpq-fe.h>
 
 #include <cstdlib>
 #include <ostream>
@@ -89,6 +90,27 @@ TEST(Connection, DisconnectedModeConnectsForEachOperationAndClosesAfterIt) {
     for (int i = 0; i < 3; ++i) whereDoesItGo(kept);
     EXPECT_TRUE(kept.isConnected());
     EXPECT_EQ(kept.connectCount(), 1);
+}
+
+// The login keeps one session for the operations of an attempt; a setting
+// changed meanwhile still sends the next operation to the new place.
+TEST(Connection, ASettingChangedWhileASessionIsHeldTakesEffectAtTheNextOperation) {
+    Connection con("conVarnok");
+    testdb::pointAt(con, testdb::port(), "varnok1", SslMode::Prefer);
+    con.setDisconnected(true);
+    {
+        const Connection::Lease held(con);
+        EXPECT_EQ(whereDoesItGo(con).database, "varnok1");
+        EXPECT_EQ(whereDoesItGo(con).database, "varnok1");
+        EXPECT_TRUE(con.isConnected());
+        EXPECT_EQ(con.connectCount(), 1);
+
+        con.setDatabase("acme_db");
+        EXPECT_EQ(whereDoesItGo(con).database, "acme_db");
+        EXPECT_EQ(con.connectCount(), 2);
+        EXPECT_STREQ(PQdb(held.get()), "varnok1");  // the holder's session is still valid
+    }
+    EXPECT_FALSE(con.isConnected());
 }
 
 struct SslCase {
