@@ -6,9 +6,13 @@
 
 #include "common/app_error.h"
 #include "engine/import_engine.h"
+#include "engine/large_buffer.h"
 
+#include <sys/stat.h>
 #ifdef _WIN32
 #include <windows.h>
+#else
+#include <stdio.h>
 #endif
 
 namespace worvanta::engine {
@@ -33,6 +37,32 @@ std::FILE* openForReading(const std::string& path)
 #endif
 }
 
+struct FileKind {
+    bool directory = false;
+    std::size_t regularSize = 0;  // 0 when not a regular file
+};
+
+FileKind kindOf(std::FILE* file)
+{
+    FileKind kind;
+#ifdef _WIN32
+    struct _stat64 status;
+    if (_fstat64(_fileno(file), &status) != 0)
+        return kind;
+    kind.directory = (status.st_mode & _S_IFDIR) != 0;
+    if ((status.st_mode & _S_IFREG) != 0)
+        kind.regularSize = static_cast<std::size_t>(status.st_size);
+#else
+    struct stat status;
+    if (fstat(fileno(file), &status) != 0)
+        return kind;
+    kind.directory = S_ISDIR(status.st_mode);
+    if (S_ISREG(status.st_mode))
+        kind.regularSize = static_cast<std::size_t>(status.st_size);
+#endif
+    return kind;
+}
+
 [[noreturn]] void failWith(const std::string& path, int error)
 {
     throw AppError(path + ": " + std::strerror(error));
@@ -48,13 +78,14 @@ std::string readFileBytes(const std::string& path)
         failWith(path, errno != 0 ? errno : ENOENT);
 
     std::string bytes;
-    if (std::fseek(file.get(), 0, SEEK_END) == 0) {
-        const long size = std::ftell(file.get());
-        // One byte more than the file holds, so the read that finds the end
-        // needs no larger buffer.
-        if (size > 0)
-            bytes.reserve(static_cast<std::size_t>(size) + 1);
-        std::rewind(file.get());
+    const FileKind kind = kindOf(file.get());
+    if (kind.directory)
+        failWith(path, EISDIR);
+    // One byte more than the file holds, so the read that finds the end needs
+    // no larger buffer.
+    if (kind.regularSize > 0) {
+        bytes.reserve(kind.regularSize + 1);
+        adviseLargeBuffer(bytes.data(), bytes.capacity());
     }
     // Read in chunks up to the end: the size may change while reading, and
     // pipes have none.

@@ -2,6 +2,7 @@
 #include <vector>
 
 #include "engine/import_engine.h"
+#include "engine/large_buffer.h"
 
 namespace worvanta::engine {
 
@@ -124,6 +125,7 @@ std::string buildPayload(const Sheet& sheet, const CsvLayout& layout)
 
     std::string payload;
     payload.reserve(size);
+    adviseLargeBuffer(payload.data(), payload.capacity());
     payload.push_back('[');
     bool first = true;
     forEachDataRow(sheet, [&](Sheet::RowCells* cells) {

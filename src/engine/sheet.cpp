@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "common/app_error.h"
+#include "engine/large_buffer.h"
 
 namespace worvanta::engine {
 
@@ -66,6 +67,18 @@ void Sheet::clear()
     std::vector<Row>().swap(rows_);
     longTexts_.clear();
     columnCount_ = 0;
+}
+
+void Sheet::reserveText(std::size_t bytes)
+{
+    text_.reserve(bytes);
+    adviseLargeBuffer(text_.data(), text_.capacity());
+}
+
+void Sheet::reserveCells(std::size_t cells)
+{
+    entries_.reserve(cells);
+    adviseLargeBuffer(entries_.data(), entries_.capacity() * sizeof(Entry));
 }
 
 void Sheet::addCell(std::size_t row, std::size_t column, std::string_view text)

@@ -55,8 +55,8 @@ public:
     // std::invalid_argument when the order is broken.
     void addCell(std::size_t row, std::size_t column, std::string_view text);
     void addCell(std::size_t row, std::size_t column, std::string_view text, bool plain);
-    void reserveText(std::size_t bytes) { text_.reserve(bytes); }
-    void reserveCells(std::size_t cells) { entries_.reserve(cells); }
+    void reserveText(std::size_t bytes);
+    void reserveCells(std::size_t cells);
 
 private:
     static constexpr std::uint32_t kPlainBit = 0x80000000u;

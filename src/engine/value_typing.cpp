@@ -142,7 +142,7 @@ bool ValueTyper::typeCurrency(std::string_view field, std::string& out) const
     bool negative = false;
     if (amount.size() >= 2 && amount.front() == '(' && amount.back() == ')') {
         negative = true;
-        amount = amount.substr(1, amount.size() - 2);
+        amount = trimSpaces(amount.substr(1, amount.size() - 2));
     }
     std::string digits;
     if (!removeThousandsSeparators(amount, digits))
