@@ -31,9 +31,10 @@ public:
     void setParam(std::string_view name, std::string value);
     void setParamNull(std::string_view name);
 
-    // Runs the statement. Fails with DbError naming the column when the result
-    // lacks a declared column or gives it values of another kind; the query
-    // then stays closed.
+    // Runs the statement (nothing when already open) and makes the first row
+    // current. Fails with DbError naming the column when the result lacks a
+    // declared column or gives it values of another kind; the query then
+    // stays closed. A failed refresh keeps the rows the query had.
     void open();
     void close();
     void refresh();  // runs the statement again (opens it when closed)
@@ -43,8 +44,10 @@ public:
     int currentRow() const { return current_; }
     void setCurrentRow(int row);
 
-    // Value of a declared column in the current row (or a given row) as text;
-    // null reads as the empty text. Unknown column throws DbError.
+    // Value of a declared column in the current row (or a given row) as text,
+    // in the server's text form (booleans "t"/"f", dates ISO); null reads as
+    // the empty text, and so does any column of a result without rows.
+    // Unknown column, a closed query or a row out of range throws DbError.
     std::string fieldText(std::string_view column) const;
     std::string_view value(int row, int fieldIndex) const;
     bool isNull(int row, int fieldIndex) const;

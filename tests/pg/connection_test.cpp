@@ -166,6 +166,7 @@ TEST(Connection, FailuresCarryTheMessageWithoutTrailingNewline) {
         {"wrong password", testdb::port(), "varnok1", "gresit", "password authentication failed for user \"varnok\""},
         {"missing database", testdb::port(), "nu_exista_db", testdb::kPassword, "database \"nu_exista_db\" does not exist"},
         {"nobody listens", 1, "varnok1", testdb::kPassword, "Connection refused"},
+        {"a directory row without port", 0, "varnok1", testdb::kPassword, "invalid port number: \"0\""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);
