@@ -1,4 +1,6 @@
+#include <algorithm>
 #include <cstring>
+#include <iterator>
 
 #include "engine/import_engine.h"
 #include "engine/text_decoding.h"
@@ -14,7 +16,13 @@ enum : unsigned char {
     kNeedsEscape = 1,  // a JSON string must escape it: controls and the reverse solidus
     kEndsField = 2,    // comma, carriage return, line feed (outside quotes)
     kQuote = 3,
+    kMarker = 4,  // '=' or the first byte of the currency symbol: typing must look closer
 };
+
+constexpr unsigned char byte(char c)
+{
+    return static_cast<unsigned char>(c);
+}
 
 struct ByteClasses {
     unsigned char outside[256] = {};
@@ -26,9 +34,9 @@ struct ByteClasses {
             outside[c] = kNeedsEscape;
             inside[c] = kNeedsEscape;
         }
-        outside['\\'] = inside['\\'] = kNeedsEscape;
-        outside[','] = outside['\r'] = outside['\n'] = kEndsField;
-        outside['"'] = inside['"'] = kQuote;
+        outside[byte('\\')] = inside[byte('\\')] = kNeedsEscape;
+        outside[byte(',')] = outside[byte('\r')] = outside[byte('\n')] = kEndsField;
+        outside[byte('"')] = inside[byte('"')] = kQuote;
     }
 };
 
@@ -52,6 +60,11 @@ public:
     CsvSplitter(std::string_view text, const RegionalSettings& settings, Sheet& sheet)
         : text_(text), typer_(settings), sheet_(sheet)
     {
+        std::copy(std::begin(kClasses.outside), std::end(kClasses.outside), std::begin(outside_));
+        outside_[byte('=')] = kMarker;
+        const std::string& symbol = settings.currencySymbol;
+        if (!symbol.empty() && outside_[byte(symbol[0])] == kOrdinary && symbol[0] != ' ')
+            outside_[byte(symbol[0])] = kMarker;
     }
 
     void run()
@@ -64,10 +77,14 @@ public:
             const char* const fieldStart = at;
             bool needsEscape = false;
             bool sawQuote = false;
+            bool sawMarker = false;
             Terminator terminator = Terminator::EndOfText;
             while (at != end) {
-                const unsigned char kind = kClasses.outside[static_cast<unsigned char>(*at)];
+                const unsigned char kind = outside_[static_cast<unsigned char>(*at)];
                 if (kind == kOrdinary) {
+                    ++at;
+                } else if (kind == kMarker) {
+                    sawMarker = true;
                     ++at;
                 } else if (kind == kNeedsEscape) {
                     needsEscape = true;
@@ -81,7 +98,7 @@ public:
                 }
             }
             addField(row, column, std::string_view(fieldStart, static_cast<std::size_t>(at - fieldStart)),
-                     terminator, sawQuote, needsEscape);
+                     terminator, sawQuote, sawMarker, needsEscape);
             if (terminator == Terminator::EndOfText)
                 return;
             if (terminator == Terminator::Comma) {
@@ -126,7 +143,7 @@ private:
     }
 
     void addField(std::size_t row, std::size_t column, std::string_view raw, Terminator terminator,
-                  bool sawQuote, bool needsEscape)
+                  bool sawQuote, bool sawMarker, bool needsEscape)
     {
         if (raw.empty())
             return;
@@ -134,7 +151,7 @@ private:
             const std::string_view field = terminator == Terminator::Comma ? trimEnd(raw) : raw;
             if (field.empty())
                 return;
-            const std::string_view text = typer_.cellText(field, scratch_);
+            const std::string_view text = typer_.cellText(field, scratch_, sawMarker);
             const bool plain = text.data() == field.data() ? !needsEscape : isPlainTyped(text);
             sheet_.addCell(row, column, text, plain);
             return;
@@ -162,6 +179,7 @@ private:
     }
 
     std::string_view text_;
+    unsigned char outside_[256];
     ValueTyper typer_;
     Sheet& sheet_;
     std::string scratch_;

@@ -55,12 +55,19 @@ bool isValidDate(int year, int month, int day)
     return day <= last;
 }
 
+// Values here are 0 to 9999.
 void appendPadded(std::string& out, int value, int width)
 {
-    const std::string digits = std::to_string(value);
-    if (static_cast<int>(digits.size()) < width)
-        out.append(static_cast<std::size_t>(width) - digits.size(), '0');
-    out.append(digits);
+    char digits[4];
+    int count = 0;
+    do {
+        digits[count++] = static_cast<char>('0' + value % 10);
+        value /= 10;
+    } while (value > 0 && count < 4);
+    for (int i = count; i < width; ++i)
+        out.push_back('0');
+    while (count > 0)
+        out.push_back(digits[--count]);
 }
 
 }  // namespace
@@ -136,7 +143,7 @@ bool DateTimeFormat::readRegionalDate(std::string_view text, std::string_view se
     std::size_t at = 0;
     for (int i = 0; i < 3; ++i) {
         if (i > 0) {
-            if (text.substr(at, separator.size()) != separator)
+            if (at >= text.size() || text[at] != separator[0] || text.substr(at, separator.size()) != separator)
                 return false;
             at += separator.size();
         }

@@ -46,7 +46,7 @@ bool readDecimal(std::string_view text, const DecimalSyntax& syntax, DecimalNumb
             if (!inFraction)
                 ++integerDigits;
             ++at;
-        } else if (!inFraction && !syntax.decimalSeparator.empty() &&
+        } else if (!inFraction && !syntax.decimalSeparator.empty() && c == syntax.decimalSeparator[0] &&
                    text.substr(at, syntax.decimalSeparator.size()) == syntax.decimalSeparator) {
             inFraction = true;
             at += syntax.decimalSeparator.size();

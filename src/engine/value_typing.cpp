@@ -47,17 +47,18 @@ ValueTyper::ValueTyper(const RegionalSettings& settings) : settings_(settings), 
         mayStartValue_[static_cast<unsigned char>(settings_.decimalSeparator[0])] = true;
 }
 
-std::string_view ValueTyper::cellText(std::string_view field, std::string& scratch) const
+std::string_view ValueTyper::cellText(std::string_view field, std::string& scratch, bool mayHoldMarker) const
 {
     const char first = field.front();
     if (first == 'e' || first == 'E')
         return field;
-    const bool mayBeAmount = !settings_.currencySymbol.empty() &&
+    const bool mayBeAmount = mayHoldMarker && !settings_.currencySymbol.empty() &&
                              field.find(settings_.currencySymbol) != std::string_view::npos;
     const bool mayBeValue = mayStartValue_[static_cast<unsigned char>(first)];
     if (!mayBeAmount && !mayBeValue)
         return field;
-    if (field.find_first_of("=\"") != std::string_view::npos)
+    if (field.find('"') != std::string_view::npos ||
+        (mayHoldMarker && field.find('=') != std::string_view::npos))
         return field;
 
     scratch.clear();
