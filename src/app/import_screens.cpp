@@ -1,28 +1,18 @@
 #include "app/import_screens.h"
 
+#include "import/import_screen.h"
+#include "import/screen_params.h"
 #include "login/dm_con.h"
 
 namespace worvanta::app {
 
-namespace {
-
-// Until the import screens are built, each is an empty window with its name.
-QWidget* placeholderScreen(const char* name)
+std::array<QWidget*, 5> createImportScreens(login::DmCon& dmCon)
 {
-    auto* screen = new QWidget;
-    screen->setObjectName(QString::fromLatin1(name));
-    screen->setWindowTitle(QString::fromLatin1(name));
-    screen->resize(800, 500);
-    return screen;
-}
-
-}  // namespace
-
-std::array<QWidget*, 5> createImportScreens(login::DmCon& /*dmCon*/)
-{
-    return {placeholderScreen("fCashCallClient"), placeholderScreen("fCashCallDefEfs"),
-            placeholderScreen("fAllPayments"), placeholderScreen("fVmsPerformanceAgregat"),
-            placeholderScreen("fVmSettlementStatusP")};
+    return {new import::ImportScreen(import::cashCallClientScreen(), dmCon),
+            new import::ImportScreen(import::cashCallDefEfsScreen(), dmCon),
+            new import::ImportScreen(import::allPaymentsScreen(), dmCon),
+            new import::ImportScreen(import::vmsPerformanceAgregatScreen(), dmCon),
+            new import::ImportScreen(import::vmSettlementStatusPScreen(), dmCon)};
 }
 
 }  // namespace worvanta::app

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "grid/cell_format.h"
 
 namespace worvanta::grid {
@@ -12,6 +14,9 @@ struct CellCase {
     std::optional<std::string> raw;
     const char* shown;
 };
+
+// Names the case in test output.
+void PrintTo(const CellCase& c, std::ostream* os) { *os << c.label; }
 
 class CellTextTest : public ::testing::TestWithParam<CellCase> {};
 

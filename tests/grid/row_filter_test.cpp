@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "grid/row_filter.h"
 #include "memory_row_source.h"
 
@@ -30,6 +32,9 @@ struct FilterCase {
     std::vector<QString> filters;
     std::vector<int> rows;
 };
+
+// Names the case in test output.
+void PrintTo(const FilterCase& c, std::ostream* os) { *os << c.label; }
 
 class MatchingRowsTest : public ::testing::TestWithParam<FilterCase> {};
 

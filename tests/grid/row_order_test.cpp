@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <numeric>
 
 #include "grid/row_order.h"
@@ -17,6 +19,9 @@ struct OrderCase {
     Qt::SortOrder order;
     std::vector<int> expected;
 };
+
+// Names the case in test output.
+void PrintTo(const OrderCase& c, std::ostream* os) { *os << c.label; }
 
 class SortRowsTest : public ::testing::TestWithParam<OrderCase> {};
 

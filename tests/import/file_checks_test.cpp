@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "common/app_error.h"
 #include "import/file_extension.h"
 #include "import/payload_limit.h"
@@ -13,6 +15,9 @@ struct ExtensionCase {
     const char* extension;
     bool accepted;
 };
+
+// Names the case in test output.
+void PrintTo(const ExtensionCase& c, std::ostream* os) { *os << c.path; }
 
 class FileExtensionTest : public ::testing::TestWithParam<ExtensionCase> {};
 
@@ -57,6 +62,9 @@ struct LimitMessageCase {
     std::size_t limit;
     const char* text;
 };
+
+// Names the case in test output.
+void PrintTo(const LimitMessageCase& c, std::ostream* os) { *os << c.size; }
 
 class PayloadLimitMessageTest : public ::testing::TestWithParam<LimitMessageCase> {};
 

@@ -2,6 +2,8 @@
 // database, so the connection points at a port where nothing listens.
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <QPushButton>
 
 #include "engine/sheet.h"
@@ -75,6 +77,9 @@ struct RefusedName {
     const char* name;
 };
 
+// Names the case in test output.
+void PrintTo(const RefusedName& c, std::ostream* os) { *os << c.name; }
+
 class RefusedExtensionTest : public OfflineImportTest, public ::testing::WithParamInterface<RefusedName> {};
 
 TEST_P(RefusedExtensionTest, IsRefusedBeforeAnythingIsLoaded) {
@@ -108,6 +113,9 @@ struct HeaderCase {
     std::string content;
     const char* message;
 };
+
+// Names the case in test output.
+void PrintTo(const HeaderCase& c, std::ostream* os) { *os << c.label; }
 
 class HeaderMismatchTest : public OfflineImportTest, public ::testing::WithParamInterface<HeaderCase> {};
 

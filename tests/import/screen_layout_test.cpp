@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
@@ -22,6 +24,9 @@ struct LayoutCase {
     const char* title;
     int gridColumns;
 };
+
+// Names the case in test output.
+void PrintTo(const LayoutCase& c, std::ostream* os) { *os << c.name; }
 
 class ScreenLayoutTest : public ::testing::TestWithParam<LayoutCase> {
 protected:

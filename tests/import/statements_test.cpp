@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <algorithm>
 #include <iterator>
 
@@ -26,6 +28,9 @@ struct StatementCase {
     const char* view;
     const char* dataInsLogAfter;  // the field declared just before data_ins_log
 };
+
+// Names the case in test output.
+void PrintTo(const StatementCase& c, std::ostream* os) { *os << c.screen().instanceName; }
 
 class ScreenStatementsTest : public ::testing::TestWithParam<StatementCase> {};
 
