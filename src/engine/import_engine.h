@@ -19,6 +19,10 @@ std::string readFileBytes(const std::string& path);
 // memory of a large import low: loadCsv(readFileBytes(path), settings).
 Sheet loadCsv(std::string_view bytes, const RegionalSettings& settings);
 Sheet loadCsv(std::string&& bytes, const RegionalSettings& settings);
+inline Sheet loadCsv(const char* text, const RegionalSettings& settings)
+{
+    return loadCsv(std::string_view(text), settings);
+}
 
 // The message of the first column whose header differs; nullopt when all match.
 std::optional<std::string> checkHeader(const Sheet& sheet, const CsvLayout& layout);
