@@ -4,7 +4,8 @@
 -- kept as text; the table's own id is an identity),
 -- transactionTime -> transaction_time, type -> transaction_type,
 -- reference -> transaction_reference, defaultFounds -> default_fund_id,
--- the others to the column of the same name.
+-- the others to the column of the same name. The account holds up to 34
+-- characters, the longest IBAN (a Romanian IBAN has 24).
 --
 -- Natural key: (file_id, transaction_time): the record's id and time.
 -- A row whose key is already stored, or appears earlier in the same payload,
@@ -15,7 +16,7 @@ CREATE TABLE IF NOT EXISTS ccp_cash_call_def_efs (
     id                    bigint GENERATED ALWAYS AS IDENTITY PRIMARY KEY,
     file_id               text NOT NULL,
     transaction_time      timestamp,
-    account               varchar(20),
+    account               varchar(34),
     bic                   varchar(11),
     transaction_type      varchar(3),
     member_id             varchar(10),
@@ -52,7 +53,7 @@ RETURNS integer LANGUAGE sql AS $$
         amount, status, transaction_reference, default_fund_id, market)
     SELECT ccp_required(x."id", 'id', x.ordinality),
            ccp_timestamp(x."transactionTime", 'transactionTime', x.ordinality),
-           ccp_varchar(x."account", 20, 'account', x.ordinality),
+           ccp_varchar(x."account", 34, 'account', x.ordinality),
            ccp_varchar(x."bic", 11, 'bic', x.ordinality),
            ccp_varchar(x."type", 3, 'type', x.ordinality),
            ccp_varchar(x."memberId", 10, 'memberId', x.ordinality),

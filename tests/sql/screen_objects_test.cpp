@@ -66,7 +66,7 @@ const Screen kScreens[] = {
      "file_id LIKE 'sqltest-%'",
      {"2024-03-15 09:00:00,CC,DF01,100.5,,7,P", "2024-03-15 10:00:00,,,,1000,,"}},
     {"o_ins_ccp_cash_call_def_efs", "view_ccp_cash_call_def_efs",
-     {{"id", kBigint, 0}, {"transaction_time", kTimestamp, 0}, {"account", kVarchar, 20}, {"bic", kVarchar, 11},
+     {{"id", kBigint, 0}, {"transaction_time", kTimestamp, 0}, {"account", kVarchar, 34}, {"bic", kVarchar, 11},
       {"transaction_type", kVarchar, 3}, {"member_id", kVarchar, 10}, {"amount", kFloat8, 0},
       {"status", kVarchar, 1}, {"transaction_reference", kVarchar, 100}, {"default_fund_id", kVarchar, 10},
       {"market", kVarchar, 2}},
