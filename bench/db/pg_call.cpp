@@ -17,6 +17,8 @@
 #include <sstream>
 #include <string>
 
+#include <unistd.h>
+
 namespace {
 
 using Clock = std::chrono::steady_clock;
@@ -55,10 +57,27 @@ long backendPeakKib(const std::string& pid) {
     return -1;
 }
 
+// CPU time the backend has used so far, in seconds (user + system), or -1.
+double backendCpuSeconds(const std::string& pid) {
+    std::ifstream statFile("/proc/" + pid + "/stat");
+    std::string text((std::istreambuf_iterator<char>(statFile)), std::istreambuf_iterator<char>());
+    const auto close = text.rfind(')');
+    if (close == std::string::npos) return -1;
+    std::istringstream fields(text.substr(close + 2));
+    std::string field;
+    long utime = 0, stime = 0;
+    for (int i = 3; fields >> field; ++i) {  // field 3 is the state
+        if (i == 14) utime = std::stol(field);
+        if (i == 15) { stime = std::stol(field); break; }
+    }
+    return double(utime + stime) / double(sysconf(_SC_CLK_TCK));
+}
+
 int runCall(PGconn* conn, const char* sql, const std::string& payloadPath) {
     const std::string payload = readFile(payloadPath);
     const std::string pid = backendPid(conn);
     const char* values[] = {payload.c_str()};
+    const double cpuBefore = backendCpuSeconds(pid);
     const auto start = Clock::now();
     std::unique_ptr<PGresult, decltype(&PQclear)> r(
         PQexecParams(conn, sql, 1, nullptr, values, nullptr, nullptr, 0), PQclear);
@@ -66,8 +85,9 @@ int runCall(PGconn* conn, const char* sql, const std::string& payloadPath) {
     const auto status = PQresultStatus(r.get());
     if (status != PGRES_TUPLES_OK && status != PGRES_COMMAND_OK) fail("statement failed", conn);
     const char* result = PQntuples(r.get()) > 0 ? PQgetvalue(r.get(), 0, 0) : "";
-    std::printf("seconds=%.3f result=%s payload_mib=%.1f backend_peak_mib=%.1f\n", elapsed, result,
-                payload.size() / 1048576.0, backendPeakKib(pid) / 1024.0);
+    std::printf("seconds=%.3f backend_cpu_seconds=%.3f result=%s payload_mib=%.1f backend_peak_mib=%.1f\n",
+                elapsed, backendCpuSeconds(pid) - cpuBefore, result, payload.size() / 1048576.0,
+                backendPeakKib(pid) / 1024.0);
     return 0;
 }
 
