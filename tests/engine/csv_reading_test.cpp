@@ -108,13 +108,31 @@ TEST(SheetAccess, CellsOutOfReadingOrderAreRefused)
     EXPECT_EQ(listCells(sheet), "2,3=x | 2,4=y | 3,0=z");
 }
 
+// Taking the bytes over writes the cell texts into the file's own buffer;
+// texts longer than what was read so far (typed values written out longer)
+// must not overwrite what is still to be read.
 TEST(SheetAccess, TakingTheBytesOverGivesTheSameSheet)
 {
-    const std::string bytes = "ID,\"x, y\"\r\n007,true\r\n";
-    const Sheet viewed = loadCsv(std::string_view(bytes), RegionalSettings::romanian());
-    const Sheet taken = loadCsv(std::string(bytes), RegionalSettings::romanian());
-    EXPECT_EQ(listCells(taken), listCells(viewed));
-    EXPECT_EQ(listCells(taken), "0,0=ID | 0,1=x, y | 1,0=7 | 1,1=TRUE");
+    const std::string files[] = {
+        "ID,\"x, y\"\r\n007,true\r\n",
+        "1e-5,1.2.24,x\n1e-5,\"a\"\"b\"",
+        "1.2.24\n1e-5,1e-5,1e-5,1e-5",
+        "x,y,z,w,v,u,t\n1e-5,1e-5,1e-5,1e-5,\"q\"\"q\",1.2.24",
+        "\xEF\xBB\xBF" "1e-5,ID",
+        std::string("\xFF\xFE" "1\0e\0-\0" "5\0,\0x\0", 14),
+        "\xE3,1e-5",
+        "",
+    };
+    for (const std::string& bytes : files) {
+        const Sheet viewed = loadCsv(std::string_view(bytes), RegionalSettings::romanian());
+        const Sheet taken = loadCsv(std::string(bytes), RegionalSettings::romanian());
+        EXPECT_EQ(listCells(taken), listCells(viewed)) << bytes;
+        EXPECT_EQ(taken.rowCount(), viewed.rowCount()) << bytes;
+    }
+    EXPECT_EQ(listCells(loadCsv(std::string(files[0]), RegionalSettings::romanian())),
+              "0,0=ID | 0,1=x, y | 1,0=7 | 1,1=TRUE");
+    EXPECT_EQ(listCells(loadCsv(std::string(files[1]), RegionalSettings::romanian())),
+              "0,0=0,00001 | 0,1=01.02.2024 | 0,2=x | 1,0=0,00001 | 1,1=a\"b");
 }
 
 }  // namespace

@@ -45,8 +45,11 @@ std::string randomFile(std::mt19937& random, const CsvLayout& layout)
     const int rows = std::uniform_int_distribution<int>(0, 12)(random);
     for (int row = 0; row < rows; ++row) {
         const int cells = std::uniform_int_distribution<int>(0, static_cast<int>(layout.columns.size()) + 2)(random);
-        for (int i = 0; i < cells; ++i)
-            file += (i > 0 ? "," : "") + randomCell(random);
+        for (int i = 0; i < cells; ++i) {
+            if (i > 0)
+                file += ',';
+            file += randomCell(random);
+        }
         file += std::uniform_int_distribution<int>(0, 1)(random) ? "\r\n" : "\n";
     }
     return file;
@@ -94,7 +97,9 @@ TEST(PayloadProperty, GeneratedFilesGiveValidJsonHoldingEveryCellsText)
         const std::string file = randomFile(random, layout);
         const Sheet sheet = loadCsv(std::string_view(file), settings);
         ASSERT_EQ(checkHeader(sheet, layout), std::nullopt) << file;
-        expectPayloadMatchesSheet(buildPayload(sheet, layout), sheet, layout, file);
+        const std::string payload = buildPayload(sheet, layout);
+        expectPayloadMatchesSheet(payload, sheet, layout, file);
+        EXPECT_EQ(buildPayload(loadCsv(std::string(file), settings), layout), payload) << "bytes taken over";
     }
 }
 
@@ -104,7 +109,10 @@ TEST(PayloadProperty, RandomBytesGiveValidJsonHoldingEveryCellsText)
     for (int round = 0; round < 400; ++round) {
         const std::string bytes = randomBytes(random);
         const Sheet sheet = loadCsv(std::string_view(bytes), RegionalSettings::romanian());
-        expectPayloadMatchesSheet(buildPayload(sheet, cashCallDefEfsLayout()), sheet, cashCallDefEfsLayout(), bytes);
+        const std::string payload = buildPayload(sheet, cashCallDefEfsLayout());
+        expectPayloadMatchesSheet(payload, sheet, cashCallDefEfsLayout(), bytes);
+        EXPECT_EQ(buildPayload(loadCsv(std::string(bytes), RegionalSettings::romanian()), cashCallDefEfsLayout()),
+                  payload);
     }
 }
 
