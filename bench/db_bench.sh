@@ -33,6 +33,11 @@ c++ -O2 -std=c++20 "$ROOT/bench/db/pg_call.cpp" -I"$(pg_config --includedir)" -l
 
 "$ROOT/scripts/pg-cluster.sh" start "$CLUSTER" "$PORT" --no-ssl --fresh --company "$DB" >/dev/null
 trap '"$ROOT/scripts/pg-cluster.sh" stop "$CLUSTER" --remove' EXIT
+# The test servers' 16 MB of shared buffers would make a million-row table
+# and its indexes spill on every row; give it what a company server has.
+psql -X -q -h "$CLUSTER" -p "$PORT" -U postgres -d postgres -c "ALTER SYSTEM SET shared_buffers = '1GB'"
+"$ROOT/scripts/pg-cluster.sh" stop "$CLUSTER" >/dev/null
+"$ROOT/scripts/pg-cluster.sh" start "$CLUSTER" "$PORT" --no-ssl --company "$DB" >/dev/null
 CONN="host=$CLUSTER port=$PORT user=postgres dbname=$DB"
 psql_db() { psql -X -q -v ON_ERROR_STOP=1 -h "$CLUSTER" -p "$PORT" -U postgres -d "$DB" "$@"; }
 empty_table() { psql_db -c "TRUNCATE ccp_all_payments" -c "CHECKPOINT"; }
