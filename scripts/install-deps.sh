@@ -9,7 +9,7 @@ PACKAGES=(
   libpq-dev postgresql-15 postgresql-client-15
   libssl-dev openssl
   libgtest-dev libgmock-dev googletest libbenchmark-dev
-  python3 xvfb xauth
+  python3 xvfb xauth bc time iproute2
 )
 
 missing=()

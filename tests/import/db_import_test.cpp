@@ -251,3 +251,54 @@ INSTANTIATE_TEST_SUITE_P(
 
 }  // namespace
 }  // namespace worvanta::import
+
+namespace worvanta::import {
+namespace {
+
+// The shipped sample files, read under both regional settings the program
+// meets: every data row arrives and comes back through the view.
+struct SampleCase {
+    const ScreenParams& (*screen)();
+    const char* cautaButton;
+    const char* file;
+    bool romanian;
+};
+
+void PrintTo(const SampleCase& c, std::ostream* os) {
+    *os << c.screen().instanceName << (c.romanian ? " ro" : " us");
+}
+
+class SampleImportTest : public ::testing::TestWithParam<SampleCase> {};
+
+TEST_P(SampleImportTest, EveryRowOfTheSampleIsStoredAndShown) {
+    const SampleCase& c = GetParam();
+    ScreenWithDatabase s(c.screen());
+    s.screen->setRegionalSettings(c.romanian ? engine::RegionalSettings::romanian()
+                                             : engine::RegionalSettings::unitedStates());
+    s.click(c.cautaButton);
+    s.prompter.files.push_back(QString::fromUtf8(WORVANTA_SAMPLES_DIR "/") + c.file);
+    s.click("ButtonPreluareFisierCsv");
+    ASSERT_TRUE(s.prompter.errors.empty()) << s.lastError().toStdString();
+    ASSERT_EQ(s.prompter.infos.size(), 1u);
+    const int dataRows = static_cast<int>(s.screen->spreadsheet().model()->rowCount()) - 1;
+    EXPECT_GT(dataRows, 0);
+    EXPECT_EQ(s.gridRows(), dataRows);
+    EXPECT_EQ(s.database.scalar("SELECT count(*) FROM " + c.screen().statements->viewName),
+              std::to_string(dataRows));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Samples, SampleImportTest,
+    ::testing::Values(SampleCase{allPaymentsScreen, "ButtonCauta", "all-payments.csv", false},
+                      SampleCase{allPaymentsScreen, "ButtonCauta", "all-payments.csv", true},
+                      SampleCase{cashCallClientScreen, "ButtonCauta", "cash-call-client.csv", false},
+                      SampleCase{cashCallClientScreen, "ButtonCauta", "cash-call-client.csv", true},
+                      SampleCase{cashCallDefEfsScreen, "Button1", "cash-call-def-efs.csv", false},
+                      SampleCase{cashCallDefEfsScreen, "Button1", "cash-call-def-efs.csv", true},
+                      SampleCase{vmsPerformanceAgregatScreen, "ButtonCauta", "vms-performance-agregat.csv", false},
+                      SampleCase{vmsPerformanceAgregatScreen, "ButtonCauta", "vms-performance-agregat.csv", true},
+                      SampleCase{vmSettlementStatusPScreen, "ButtonCauta", "vm-settlement-status-p.csv", false},
+                      SampleCase{vmSettlementStatusPScreen, "ButtonCauta", "vm-settlement-status-p.csv", true}));
+
+}  // namespace
+}  // namespace worvanta::import
