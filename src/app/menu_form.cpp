@@ -22,7 +22,10 @@ constexpr int kShapeTop = 45;
 
 QFont segoe()
 {
-    QFont font(QStringLiteral("Segoe UI"));
+    // Where the designed face is missing, a narrow one keeps the captions inside their buttons.
+    QFont font;
+    font.setFamilies({QStringLiteral("Segoe UI"), QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
+                      QStringLiteral("DejaVu Sans Condensed")});
     font.setPixelSize(12);
     return font;
 }
@@ -73,7 +76,11 @@ TfMenuOrvanta::TfMenuOrvanta(QWidget* parent) : QWidget(parent)
     setWindowTitle(QStringLiteral("fMenuOrvanta"));
     setFont(segoe());
     resize(kClientWidth, kClientHeight);
-    setBackgroundRole(QPalette::Button);
+    // The button-face colour as the window's own (a background role would
+    // also change the text role that the labels inherit).
+    QPalette face = palette();
+    face.setColor(QPalette::Window, face.color(QPalette::Button));
+    setPalette(face);
     setAutoFillBackground(true);
 
     auto* layout = new QVBoxLayout(this);

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QImage>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
@@ -93,6 +94,16 @@ TEST_F(MenuTest, LoginOkShowsTheDatabaseAndTheUserWithHisSpaces)
     for (QPushButton* button : screenButtons())
         EXPECT_TRUE(button->isVisible()) << button->objectName().toStdString();
     EXPECT_EQ(menu->Shape1->width(), menu->PanelMenu->width());
+
+    // What the user sees: teal captions and a silver line across the panel.
+    const QImage picture = menu->PanelMenu->grab().toImage();
+    int tealPixels = 0;
+    for (int y = 0; y < 45; ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            tealPixels += picture.pixelColor(x, y).green() > picture.pixelColor(x, y).red() + 40 ? 1 : 0;
+    EXPECT_GT(tealPixels, 0);
+    for (int x : {0, picture.width() / 2, picture.width() - 1})
+        EXPECT_EQ(picture.pixelColor(x, 45), QColor(0xC0, 0xC0, 0xC0)) << "x " << x;
 }
 
 TEST_F(MenuTest, EachScreenButtonShowsOneInstanceOfItsScreenNonModally)
