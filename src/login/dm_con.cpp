@@ -15,7 +15,7 @@ DmCon::DmCon(QObject* parent)
       dsAplicatieMobEmitent(db::kDsAplicatieMobEmitent, conVarnok,
                             db::kDsAplicatieMobEmitentStatement, db::aplicatieMobEmitentFields()),
       dsEu(db::kDsEu, conVarnok, db::kDsEuStatement, db::euFields()),
-      GridTableViewStyleSheetDevExpress(devExpressGridStyleSheet())
+      GridTableViewStyleSheetDevExpress(importGridStyleSheet())
 {
     setObjectName(QStringLiteral("dmCon"));
 

@@ -39,6 +39,6 @@ public:
 };
 
 // The style sheet every import screen's grid uses.
-grid::GridStyleSheet devExpressGridStyleSheet();
+grid::GridStyleSheet importGridStyleSheet();
 
 }  // namespace worvanta::login

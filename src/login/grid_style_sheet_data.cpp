@@ -28,7 +28,7 @@ grid::GridStyle style(const char* name, unsigned background, std::optional<unsig
 
 }  // namespace
 
-grid::GridStyleSheet devExpressGridStyleSheet()
+grid::GridStyleSheet importGridStyleSheet()
 {
     grid::GridStyleSheet sheet;
     sheet.name = "GridTableViewStyleSheetDevExpress";
