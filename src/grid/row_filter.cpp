@@ -20,9 +20,9 @@ bool isAscii(const QString& text) {
 // the shown text with Qt's case folding.
 class CellMatcher {
 public:
-    CellMatcher(int column, const GridColumn& spec, const QString& needle)
-        : column_(column), spec_(spec), needle_(needle) {
-        bytesPath_ = showsRawText(spec) && isAscii(needle);
+    CellMatcher(int column, const GridColumn& columnDef, const QString& needle)
+        : column_(column), columnDef_(columnDef), needle_(needle) {
+        bytesPath_ = showsRawText(columnDef) && isAscii(needle);
         if (bytesPath_) {
             const QByteArray latin = needle.toLatin1();
             lowerNeedle_.assign(latin.constData(), static_cast<std::size_t>(latin.size()));
@@ -38,12 +38,12 @@ public:
                                            [](char a, char b) { return asciiLower(a) == b; });
             return found != raw.end() || lowerNeedle_.empty();
         }
-        return cellText(spec_, raw, false).contains(needle_, Qt::CaseInsensitive);
+        return cellText(columnDef_, raw, false).contains(needle_, Qt::CaseInsensitive);
     }
 
 private:
     int column_;
-    const GridColumn& spec_;
+    const GridColumn& columnDef_;
     QString needle_;
     bool bytesPath_ = false;
     std::string lowerNeedle_;

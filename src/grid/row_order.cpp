@@ -70,9 +70,9 @@ void sortByKey(std::vector<int>& rows, const RowSource& source, int column, Qt::
 
 }  // namespace
 
-void sortRows(std::vector<int>& rows, const RowSource& source, int column, const GridColumn& spec,
+void sortRows(std::vector<int>& rows, const RowSource& source, int column, const GridColumn& columnDef,
               Qt::SortOrder order) {
-    switch (spec.kind) {
+    switch (columnDef.kind) {
         case pg::FieldKind::Integer:
         case pg::FieldKind::BigInt:
             sortByKey(rows, source, column, order,

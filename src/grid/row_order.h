@@ -11,7 +11,7 @@ namespace worvanta::grid {
 // the column's kind: numbers as numbers, dates and times in time order, truth
 // values false before true, texts by letters without regard to case. Nulls
 // come first in ascending order. Equal values keep their relative order.
-void sortRows(std::vector<int>& rows, const RowSource& source, int column, const GridColumn& spec,
+void sortRows(std::vector<int>& rows, const RowSource& source, int column, const GridColumn& columnDef,
               Qt::SortOrder order);
 
 }  // namespace worvanta::grid
