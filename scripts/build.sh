@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Configures and builds the project. Usage: scripts/build.sh [BUILD_DIR] [extra cmake args...]
+# BUILD_TARGETS (space-separated) limits the build to those targets.
 set -euo pipefail
 ROOT="$(cd "$(dirname "$0")/.." && pwd)"
 BUILD_DIR="${1:-$ROOT/build}"
@@ -11,4 +12,6 @@ if [ ! -f "$BUILD_DIR/CMakeCache.txt" ]; then
 else
   cmake "$BUILD_DIR" "$@" >/dev/null
 fi
-cmake --build "$BUILD_DIR" -j"$(nproc)"
+targets=()
+for t in ${BUILD_TARGETS:-}; do targets+=(--target "$t"); done
+cmake --build "$BUILD_DIR" -j"$(nproc)" "${targets[@]}"

@@ -8,7 +8,7 @@ DEMO_DIR="${WORVANTA_DEMO_DIR:-/var/tmp/worvanta-demo}"
 DEMO_PORT=5432
 
 "$ROOT/scripts/install-deps.sh"
-"$ROOT/scripts/build.sh" "$ROOT/build"
+BUILD_TARGETS="wOrvanta worvanta-csv" "$ROOT/scripts/build.sh" "$ROOT/build"
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   cat >&2 <<MSG
