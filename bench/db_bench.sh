@@ -4,13 +4,20 @@
 #   bench/db_bench.sh [BUILD_DIR] [ROWS]      (defaults: build, 1000000)
 #
 # Starts a throwaway local server (scripts/pg-cluster.sh, port
-# $WORVANTA_BENCH_PG_PORT or 56100, the test servers' settings) with one
+# $WORVANTA_BENCH_PG_PORT or 56100, folder $WORVANTA_BENCH_PG_DIR or
+# /tmp/worvanta-db-bench, the test servers' settings) with one
 # company database, and measures on it, each on an empty table:
-#   (a) the import's path: worvanta-csv reads the file and builds the payload
-#       (the engine the screens use), one call of o_ins_ccp_all_payments with
-#       the payload bound as its parameter, and reading the view with the
-#       screen's own statement (time to its first row and to all rows);
-#   (b) the function alone, called again the same way on an emptied table;
+#   (a) the import through the all-payments screen's own code
+#       (worvanta-screen-bench, offscreen, logged in as varnok over TCP): the
+#       click on "Preluare fisier csv" from the click to the painted grid, in
+#       phases (file into the spreadsheet, payload and function call, view
+#       refresh), the process's peak memory, then a second "Cauta" alone;
+#   the same path in parts: worvanta-csv reads the file and builds the payload
+#       (the engine the screens use; its time and peak memory), and reading the
+#       view with the screen's own statement after (b) (time to its first row
+#       and to all rows);
+#   (b) the function alone: one call of o_ins_ccp_all_payments on an emptied
+#       table with the payload bound as its parameter;
 #   (c) PostgreSQL's parse-only floor: count(*) over json_to_recordset of the
 #       same payload, bound the same way;
 #   (d) psql's \copy of the CSV file into the same table.
@@ -21,13 +28,13 @@ ROOT="$(cd "$(dirname "$0")/.." && pwd)"
 BUILD_DIR="${1:-$ROOT/build}"
 ROWS="${2:-1000000}"
 PORT="${WORVANTA_BENCH_PG_PORT:-56100}"
-CLUSTER="/tmp/worvanta-db-bench"
+CLUSTER="${WORVANTA_BENCH_PG_DIR:-/tmp/worvanta-db-bench}"
 OUT="$ROOT/bench/out"
 DB=bench_db
 mkdir -p "$OUT"
 
-for tool in worvanta-gen worvanta-csv; do
-  [ -x "$BUILD_DIR/src/tools/$tool" ] || cmake --build "$BUILD_DIR" -j2 --target "$tool" >/dev/null
+for tool in src/tools/worvanta-gen src/tools/worvanta-csv bench/worvanta-screen-bench; do
+  [ -x "$BUILD_DIR/$tool" ] || cmake --build "$BUILD_DIR" -j2 --target "$(basename "$tool")" >/dev/null
 done
 c++ -O2 -std=c++20 "$ROOT/bench/db/pg_call.cpp" -I"$(pg_config --includedir)" -lpq -o "$OUT/pg_call"
 
@@ -58,20 +65,26 @@ VIEW_SQL=$'select * \nfrom view_ccp_all_payments\norder by id,\n         settle_
 
 echo "== $ROWS rows; CSV $(du -m "$CSV" | cut -f1) MiB; $(nproc) cores; load $(cut -d' ' -f1-3 /proc/loadavg)"
 
-# (a) engine, one call, view
+# (a) the screen's code path, end to end
 empty_table
+A_SCREEN=$(QT_QPA_PLATFORM=offscreen "$BUILD_DIR/bench/worvanta-screen-bench" "$PORT" "$DB" varnok-demo "$CSV" \
+  2> >(grep -v XDG_RUNTIME_DIR >&2)) || { echo "$A_SCREEN"; echo "(a) the screen's import failed" >&2; exit 1; }
+echo "(a) screen import:   $(sed -n 1p <<<"$A_SCREEN")"
+echo "    memory:          $(sed -n 2p <<<"$A_SCREEN")"
+sed -n '/^message: /s/^/    /p' <<<"$A_SCREEN"
+echo "    second Cauta:    $(grep '^cauta_again' <<<"$A_SCREEN")"
+
+# the engine alone, as worvanta-csv runs it
 ENGINE_OUT=$( { /usr/bin/time -f 'engine_seconds=%e engine_peak_kib=%M' \
   "$BUILD_DIR/src/tools/worvanta-csv" all-payments "$CSV" >"$PAYLOAD"; } 2>&1 )
-A_CALL=$("$OUT/pg_call" call "$CONN" 'SELECT * FROM o_ins_ccp_all_payments($1)' "$PAYLOAD")
-A_VIEW=$("$OUT/pg_call" view "$CONN" "$VIEW_SQL")
-echo "(a) engine:          $ENGINE_OUT payload_mib=$(du -m "$PAYLOAD" | cut -f1)"
-echo "(a) function call:   $A_CALL"
-echo "(a) view refresh:    $A_VIEW"
+echo "    engine alone:    $ENGINE_OUT payload_mib=$(du -m "$PAYLOAD" | cut -f1)"
 
-# (b) the function alone
+# (b) the function alone, on the same rows as (a)
 empty_table
 B_CALL=$("$OUT/pg_call" call "$CONN" 'SELECT * FROM o_ins_ccp_all_payments($1)' "$PAYLOAD")
 echo "(b) function alone:  $B_CALL"
+A_VIEW=$("$OUT/pg_call" view "$CONN" "$VIEW_SQL")
+echo "    view read alone: $A_VIEW"
 B_AGAIN=$("$OUT/pg_call" call "$CONN" 'SELECT * FROM o_ins_ccp_all_payments($1)' "$PAYLOAD")
 echo "    same payload again (every row skipped as already stored): $B_AGAIN"
 
@@ -86,8 +99,9 @@ psql_db -c "\\copy ccp_all_payments (file_id, settle_date, uetr, payment_referen
 D_SECONDS=$(echo "$(date +%s.%N) - $D_START" | bc)
 printf '(d) psql \\copy:       seconds=%.3f\n' "$D_SECONDS"
 
+A_LINE=$(sed -n 1p <<<"$A_SCREEN")
+A_MEM=$(sed -n 2p <<<"$A_SCREEN")
 ENGINE_S=$(value engine_seconds "$ENGINE_OUT")
-A_CALL_S=$(value seconds "$A_CALL")
 A_VIEW_S=$(value all_rows_seconds "$A_VIEW")
 B_S=$(value seconds "$B_CALL")
 B_CPU=$(value backend_cpu_seconds "$B_CALL")
@@ -96,8 +110,14 @@ C_CPU=$(value backend_cpu_seconds "$C_CALL")
 ENGINE_MIB=$(( $(value engine_peak_kib "$ENGINE_OUT") / 1024 ))
 CSV_MIB=$(du -m "$CSV" | cut -f1)
 echo "== summary"
-printf 'import path (a): %.1f s = engine %.1f + call %.1f + view %.1f\n' \
-  "$(echo "$ENGINE_S + $A_CALL_S + $A_VIEW_S" | bc)" "$ENGINE_S" "$A_CALL_S" "$A_VIEW_S"
+printf 'screen import (a): %.1f s = file into the spreadsheet %.1f + payload and call %.1f + refresh %.1f (+ painting); %s rows shown\n' \
+  "$(value import_seconds "$A_LINE")" "$(value load_seconds "$A_LINE")" "$(value send_seconds "$A_LINE")" \
+  "$(value refresh_seconds "$A_LINE")" "$(value rows "$A_LINE")"
+printf 'screen import peak %.0f MiB = %.1f x the file (%.1f x over the %.0f MiB before the import)\n' \
+  "$(value peak_mib "$A_MEM")" "$(value peak_x_file "$A_MEM")" "$(value growth_x_file "$A_MEM")" \
+  "$(value before_import_peak_mib "$A_MEM")"
+printf 'in parts: %.1f s = engine %.1f + call %.1f + view %.1f\n' \
+  "$(echo "$ENGINE_S + $B_S + $A_VIEW_S" | bc)" "$ENGINE_S" "$B_S" "$A_VIEW_S"
 printf 'function / parse floor: wall %.2f (%.1f s / %.1f s), backend CPU %.2f (%.1f s / %.1f s); aim <= 1.3\n' \
   "$(echo "$B_S / $C_S" | bc -l)" "$B_S" "$C_S" "$(echo "$B_CPU / $C_CPU" | bc -l)" "$B_CPU" "$C_CPU"
 printf 'engine peak %d MiB = %.1f x the file (%d MiB); aim < 5\n' \
