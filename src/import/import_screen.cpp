@@ -161,12 +161,9 @@ void ImportScreen::preluareFisierCsvClick() {
 void ImportScreen::loadIntoSpreadsheet(const std::string& path) {
     spreadsheet_->clear();
     const ui::WaitCursor wait;
-    std::shared_ptr<engine::Sheet> sheet;
-    {
-        const std::string bytes = engine::readFileBytes(path);  // released once the sheet holds the cells
-        sheet = std::make_shared<engine::Sheet>(engine::loadCsv(bytes, regionalSettings()));
-    }
-    spreadsheet_->showSheet(std::move(sheet));
+    // The engine takes the file's bytes over and frees them once the sheet holds the cells.
+    spreadsheet_->showSheet(
+        std::make_shared<engine::Sheet>(engine::loadCsv(engine::readFileBytes(path), regionalSettings())));
 }
 
 void ImportScreen::sendToServer(const engine::Sheet& sheet) {
