@@ -122,7 +122,13 @@ std::size_t Parameters::indexOf(std::string_view name) const {
     throw DbError("Parametrul " + std::string(name) + " nu exista in instructiune");
 }
 
-void Parameters::set(std::string_view name, std::string value) { values_[indexOf(name)] = std::move(value); }
+void Parameters::set(std::string_view name, std::string value) {
+    // Replace the string rather than assign into it: assigning a short value
+    // would keep the old buffer, and a payload can be a gigabyte.
+    std::optional<std::string>& slot = values_[indexOf(name)];
+    slot.reset();
+    slot.emplace(std::move(value));
+}
 
 void Parameters::setNull(std::string_view name) { values_[indexOf(name)].reset(); }
 

@@ -88,5 +88,13 @@ TEST(Parameters, SetMovesTheValue) {
     EXPECT_EQ(params.values()[0]->data(), storage);
 }
 
+TEST(Parameters, ReplacingALargeValueReleasesItsMemory) {
+    Parameters params({"p"});
+    params.set("p", std::string(1 << 20, 'x'));
+    params.set("p", std::string());
+    ASSERT_TRUE(params.values()[0].has_value());
+    EXPECT_LT(params.values()[0]->capacity(), 1024u);
+}
+
 }  // namespace
 }  // namespace worvanta::pg
