@@ -2,19 +2,11 @@
 #include <utility>
 
 #include "engine/csv_layout.h"
+#include "common/ascii_case.h"
 
 namespace worvanta::engine {
 
 namespace {
-
-std::string asciiLower(std::string_view text)
-{
-    std::string lower(text);
-    for (char& c : lower)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    return lower;
-}
 
 // Every message names the letter of the column whose header is compared, so
 // the user is sent to the column that is actually wrong.
@@ -27,7 +19,7 @@ CsvLayout makeLayout(std::string name,
         CsvColumn column;
         column.letter = std::string(1, letter++);
         column.title = title;
-        column.header = asciiLower(title);
+        column.header = asciiLowered(title);
         column.message = " Coloana " + column.letter + " din fisier trebuie sa se numeasca \"" + title + "\"";
         column.member = member;
         layout.columns.push_back(std::move(column));

@@ -1,5 +1,7 @@
 #include "engine/date_time_reading.h"
 
+#include "common/ascii_case.h"
+
 #include <algorithm>
 
 namespace worvanta::engine {
@@ -9,21 +11,6 @@ namespace {
 bool isDigit(char c)
 {
     return c >= '0' && c <= '9';
-}
-
-char asciiLower(char c)
-{
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool equalsIgnoringCase(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (asciiLower(a[i]) != asciiLower(b[i]))
-            return false;
-    return true;
 }
 
 // Reads 1 to maxDigits digits at text[at]; returns the digit count (0: none).
@@ -201,8 +188,8 @@ bool DateTimeFormat::readTime(std::string_view text, bool isoForm, DateTimeValue
     if (!isoForm && !rest.empty()) {
         if (rest.front() == ' ')
             rest.remove_prefix(1);
-        const bool am = !am_.empty() && equalsIgnoringCase(rest, am_);
-        const bool pm = !pm_.empty() && equalsIgnoringCase(rest, pm_);
+        const bool am = !am_.empty() && equalsIgnoringAsciiCase(rest, am_);
+        const bool pm = !pm_.empty() && equalsIgnoringAsciiCase(rest, pm_);
         if (!am && !pm)
             return false;
         if (hour < 1 || hour > 12)

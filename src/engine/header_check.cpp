@@ -1,22 +1,15 @@
 #include "engine/import_engine.h"
+#include "common/ascii_case.h"
 
 namespace worvanta::engine {
 
 namespace {
 
 // Folds ASCII letters only and trims nothing: "Amount " is not "amount".
+// The expected headers are held in lower case.
 bool matchesHeader(std::string_view cell, std::string_view expectedLower)
 {
-    if (cell.size() != expectedLower.size())
-        return false;
-    for (std::size_t i = 0; i < cell.size(); ++i) {
-        char c = cell[i];
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-        if (c != expectedLower[i])
-            return false;
-    }
-    return true;
+    return equalsIgnoringAsciiCase(cell, expectedLower);
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "engine/value_typing.h"
 
+#include "common/ascii_case.h"
+
 #include "engine/decimal_number.h"
 
 namespace worvanta::engine {
@@ -11,18 +13,6 @@ constexpr int kMaxCurrencyDecimals = 4;
 bool isDigit(char c)
 {
     return c >= '0' && c <= '9';
-}
-
-bool equalsIgnoringCase(std::string_view text, std::string_view lowerWord)
-{
-    if (text.size() != lowerWord.size())
-        return false;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i] >= 'A' && text[i] <= 'Z' ? static_cast<char>(text[i] - 'A' + 'a') : text[i];
-        if (c != lowerWord[i])
-            return false;
-    }
-    return true;
 }
 
 std::string_view trimSpaces(std::string_view text)
@@ -68,9 +58,9 @@ std::string_view ValueTyper::cellText(std::string_view field, std::string& scrat
         return field;
     if (typeNumber(field, scratch))
         return scratch;
-    if (equalsIgnoringCase(field, "true"))
+    if (equalsIgnoringAsciiCase(field, "true"))
         return "TRUE";
-    if (equalsIgnoringCase(field, "false"))
+    if (equalsIgnoringAsciiCase(field, "false"))
         return "FALSE";
     DateTimeValue value;
     if (isDigit(first) && dateTime_.read(field, value)) {

@@ -1,5 +1,7 @@
 #include "grid/row_filter.h"
 
+#include "common/ascii_case.h"
+
 #include <algorithm>
 #include <numeric>
 #include <string>
@@ -8,8 +10,6 @@
 
 namespace worvanta::grid {
 namespace {
-
-char asciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
 bool isAscii(const QString& text) {
     return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });

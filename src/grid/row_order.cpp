@@ -1,5 +1,7 @@
 #include "grid/row_order.h"
 
+#include "common/ascii_case.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -10,8 +12,6 @@
 
 namespace worvanta::grid {
 namespace {
-
-char asciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
 // Letters without regard to case first, then the exact bytes, so that the
 // order is total and "b" and "B" stay next to each other.

@@ -1,5 +1,7 @@
 #include "import/file_extension.h"
 
+#include "common/ascii_case.h"
+
 namespace worvanta::import {
 
 std::string_view fileExtension(std::string_view path) {
@@ -10,14 +12,6 @@ std::string_view fileExtension(std::string_view path) {
     return dot == std::string_view::npos ? std::string_view() : name.substr(dot);
 }
 
-std::string asciiLower(std::string_view text) {
-    std::string lower(text);
-    for (char& c : lower) {
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    }
-    return lower;
-}
-
-bool hasCsvExtension(std::string_view path) { return asciiLower(fileExtension(path)) == ".csv"; }
+bool hasCsvExtension(std::string_view path) { return asciiLowered(fileExtension(path)) == ".csv"; }
 
 }  // namespace worvanta::import

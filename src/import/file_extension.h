@@ -8,9 +8,6 @@ namespace worvanta::import {
 // last folder separator, dot included; empty when that name has no dot.
 std::string_view fileExtension(std::string_view path);
 
-// Only the ASCII letters A to Z change.
-std::string asciiLower(std::string_view text);
-
 // True when the extension folds to ".csv".
 bool hasCsvExtension(std::string_view path);
 

@@ -12,7 +12,7 @@
 #include "pg/command.h"
 #include "pg/connection.h"
 #include "pg/query.h"
-#include "scripted_prompter.h"
+#include "recording_prompter.h"
 #include "screen_database.h"
 #include "screen_files.h"
 #include "support/test_db.h"
@@ -25,7 +25,7 @@ using testing::kAllPaymentsHeader;
 using testing::kVmsHeader;
 using testing::ScreenDatabase;
 using testing::ScreenFiles;
-using testing::ScriptedPrompter;
+using worvanta::testing::RecordingPrompter;
 
 const char* const kDone = "Fisierul Excel a fost preluat.";
 
@@ -64,7 +64,7 @@ public:
     }
 
     ScreenDatabase database;
-    ScriptedPrompter prompter;
+    RecordingPrompter prompter;
     ScreenFiles files;
     pg::Connection connection{"conVarnok"};
     grid::GridStyleSheet styles;

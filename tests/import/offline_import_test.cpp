@@ -13,7 +13,7 @@
 #include "pg/command.h"
 #include "pg/connection.h"
 #include "pg/query.h"
-#include "scripted_prompter.h"
+#include "recording_prompter.h"
 #include "screen_files.h"
 #include "ui/error_display.h"
 
@@ -23,7 +23,7 @@ namespace {
 using testing::kAllPaymentsHeader;
 using testing::kVmsHeader;
 using testing::ScreenFiles;
-using testing::ScriptedPrompter;
+using worvanta::testing::RecordingPrompter;
 
 class OfflineImportTest : public ::testing::Test {
 protected:
@@ -47,7 +47,7 @@ protected:
         prompter_.clear();
     }
 
-    ScriptedPrompter prompter_;
+    RecordingPrompter prompter_;
     ScreenFiles files_;
     pg::Connection connection_{"conVarnok"};
     grid::GridStyleSheet styles_;
@@ -194,7 +194,7 @@ TEST_F(OfflineImportTest, SpreadsheetShowsTheLoadedFileWithLettersAndRowNumbers)
 }
 
 TEST(GatedScreenOffline, GateRefusesBeforeAnyDialog) {
-    ScriptedPrompter prompter;
+    RecordingPrompter prompter;
     pg::Connection connection("conVarnok");
     grid::GridStyleSheet styles;
     ImportScreen screen(allPaymentsScreen(), connection, styles);

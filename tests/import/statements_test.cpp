@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <iterator>
 
+#include "common/ascii_case.h"
 #include "db/import_statements.h"
 #include "import/file_extension.h"
 #include "import/screen_params.h"
@@ -46,7 +47,7 @@ TEST_P(ScreenStatementsTest, StatementsAreExactlyAsDesignedLineByLine) {
     // The command is named after its function; the statement calls it with
     // the parameter as declared, in lower case.
     EXPECT_EQ(s.insertStatement, "SELECT * FROM " + s.functionName + "(:" + s.parameterDeclared + ")");
-    EXPECT_EQ(s.parameterDeclared, asciiLower(c.lookedUp));
+    EXPECT_EQ(s.parameterDeclared, worvanta::asciiLowered(c.lookedUp));
     EXPECT_NE(s.viewStatement.find(s.viewName), std::string::npos);
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 #include <QString>
-#include <QStringList>
+#include <deque>
 #include <optional>
 #include <vector>
 
@@ -8,9 +8,9 @@
 
 namespace worvanta::testing {
 
-// Stands in for the dialogs: answers the file dialog with a preset choice
-// and records every message box instead of showing it. Installed for as long
-// as it lives.
+// Stands in for the dialogs: answers the file dialog from a script (an
+// empty script means cancel) and records every message box instead of
+// showing it. Installed for as long as it lives.
 class RecordingPrompter : public ui::Prompter {
 public:
     struct Message {
@@ -26,11 +26,12 @@ public:
     std::optional<QString> chooseFile(QWidget* parent, const QString& dialogName) override;
     void showError(QWidget* parent, const QString& title, const QString& text) override;
     void showInfo(QWidget* parent, const QString& title, const QString& text) override;
+    void clear();
 
-    std::optional<QString> fileToChoose;
+    std::deque<QString> files;  // the files chosen in turn
+    std::vector<QString> dialogs;
     std::vector<Message> errors;
     std::vector<Message> infos;
-    QStringList dialogNames;
 };
 
 }  // namespace worvanta::testing
